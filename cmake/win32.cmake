@@ -1,0 +1,63 @@
+# The Windows build: the game, its Wine-run unit tests and the end-to-end
+# driver tests.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+set(STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+# libogg/libvorbis/libvorbisfile, built statically by scripts/build-vorbis.sh.
+set(VORBIS_PREFIX ${CMAKE_SOURCE_DIR}/.cache/vorbis-i686 CACHE PATH "static Ogg Vorbis for mingw")
+if(NOT EXISTS ${VORBIS_PREFIX}/lib/libvorbisfile.a)
+  message(FATAL_ERROR "No static Ogg Vorbis in ${VORBIS_PREFIX}: run scripts/build-vorbis.sh")
+endif()
+add_library(vorbisfile_static INTERFACE)
+# -isystem: vorbisfile.h has unused static callbacks that -Wall would flag.
+target_include_directories(vorbisfile_static SYSTEM INTERFACE ${VORBIS_PREFIX}/include)
+target_link_libraries(vorbisfile_static INTERFACE
+  ${VORBIS_PREFIX}/lib/libvorbisfile.a ${VORBIS_PREFIX}/lib/libvorbis.a ${VORBIS_PREFIX}/lib/libogg.a)
+
+# Everything of the program but its entry point, so tests can link it.
+add_library(wallo_core STATIC
+  app/course_dialog.cpp app/courses.cpp app/hiscore.cpp app/shell.cpp app/workdir.cpp
+  gfx/game_window.cpp)
+target_link_libraries(wallo_core PUBLIC game vorbisfile_static user32 gdi32 winmm imm32)
+
+add_executable(wallo WIN32 app/winmain.cpp res/wallo.rc)
+target_include_directories(wallo PRIVATE ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(wallo PRIVATE wallo_core)
+target_link_options(wallo PRIVATE ${STATIC_LINK} -mwindows -s)
+
+# GoogleTest built with the same cross compilers.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+# Holds the Wine session open while ctest runs; ended by the session script.
+add_executable(keepalive WIN32 tests/support/keepalive.cpp)
+target_link_options(keepalive PRIVATE ${STATIC_LINK} -mwindows)
+
+set(FIXTURE_DIR "Z:${CMAKE_SOURCE_DIR}/tests/fixtures")
+
+add_executable(win32_tests
+  tests/win32/resources_test.cpp tests/win32/workdir_test.cpp tests/win32/hiscore_test.cpp
+  tests/win32/window_test.cpp tests/win32/vorbis_test.cpp tests/win32/test_files.cpp)
+target_link_libraries(win32_tests PRIVATE wallo_core version GTest::gtest_main)
+target_compile_definitions(win32_tests PRIVATE FIXTURE_DIR="${FIXTURE_DIR}")
+target_link_options(win32_tests PRIVATE ${STATIC_LINK})
+add_dependencies(win32_tests wallo)
+gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES TIMEOUT 60 LABELS wine)
+
+# End to end: the driver starts the real exe and plays it like a person.
+add_executable(e2e_tests
+  tests/e2e/driver.cpp tests/e2e/dialog_e2e_test.cpp tests/e2e/game_e2e_test.cpp
+  tests/win32/test_files.cpp)
+target_link_libraries(e2e_tests PRIVATE project_flags GTest::gtest_main user32 gdi32)
+target_link_options(e2e_tests PRIVATE ${STATIC_LINK})
+add_dependencies(e2e_tests wallo)
+# They share the mutex "wallo" and the window class: one at a time.
+gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+  PROPERTIES TIMEOUT 90 RUN_SERIAL TRUE LABELS e2e)
+
+# The shipped exe: PE32, i386, GUI, only system DLLs.
+add_test(NAME ShippedExe.IsStaticPe32Gui COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh
+  $<TARGET_FILE:wallo>)

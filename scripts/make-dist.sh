@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Packs the Windows release: wallo.exe (and the tune, once it exists).
+# Usage: make-dist.sh EXE ZIP
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+exe=$1
+zip=$2
+"$here/check-exe.sh" "$exe"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+cp "$exe" "$stage/wallo.exe"
+ogg="$(dirname "$exe")/wallo.ogg"
+[ -f "$ogg" ] && cp "$ogg" "$stage/"
+mkdir -p "$(dirname "$zip")"
+rm -f "$zip"
+zip -q -j "$zip" "$stage"/*
+echo "dist: $zip"
+unzip -l "$zip"

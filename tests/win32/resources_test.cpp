@@ -1,0 +1,194 @@
+// The resources compiled into the built wallo.exe, read back from the file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/win32/test_files.h"
+
+namespace {
+
+class ExeResources : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    module =
+        LoadLibraryExA((ProgramFolder() + "wallo.exe").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+  }
+  static void TearDownTestSuite() { FreeLibrary(module); }
+
+  // The bytes of one resource in Japanese, empty when it is missing.
+  static std::string Resource(LPCSTR type, LPCSTR name) {
+    HRSRC found = FindResourceExA(module, type, name, MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT));
+    if (!found) return std::string();
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(module, found)));
+    return std::string(bytes, SizeofResource(module, found));
+  }
+
+  static HMODULE module;
+};
+HMODULE ExeResources::module;
+
+// Reads a dialog template field by field.
+struct TemplateReader {
+  const BYTE* at;
+  WORD Word() {
+    WORD value;
+    memcpy(&value, at, 2);
+    at += 2;
+    return value;
+  }
+  DWORD Dword() {
+    DWORD value;
+    memcpy(&value, at, 4);
+    at += 4;
+    return value;
+  }
+  std::wstring String() {
+    std::wstring text;
+    for (WORD c; (c = Word()) != 0;) text += static_cast<wchar_t>(c);
+    return text;
+  }
+  // A name or an ordinal; ordinals of the standard classes become names.
+  std::wstring NameOrOrdinal() {
+    WORD first;
+    memcpy(&first, at, 2);
+    if (first == 0) return Word(), L"";
+    if (first != 0xFFFF) return String();
+    Word();
+    WORD ordinal = Word();
+    if (ordinal == 0x80) return L"BUTTON";
+    if (ordinal == 0x82) return L"STATIC";
+    return L"#" + std::to_wstring(ordinal);
+  }
+  void AlignToDword(const BYTE* start) {
+    while ((at - start) % 4) ++at;
+  }
+};
+
+std::wstring Upper(std::wstring text) {
+  for (wchar_t& c : text) c = towupper(c);
+  return text;
+}
+
+struct Control {
+  DWORD id;
+  const wchar_t* className;
+  DWORD style;
+  short x, y, cx, cy;
+  const wchar_t* text;  // nullptr: only the start is checked (the title line)
+};
+
+const Control COURSE_CONTROLS[] = {
+    {0xFFFFFFFF, L"STATIC", 0x50021201, 7, 7, 214, 21, nullptr},
+    {0xFFFFFFFF, L"BUTTON", 0x50000007, 7, 39, 213, 44, L"ストーリー"},
+    {0xFFFFFFFF, L"STATIC", 0x50020000, 14, 56, 198, 21,
+     L"　あなたはP2Pネットワークを守るファイヤーウォールです。"
+     L"あなたは情報漏洩になるような通信をシャットアウトしなければなりません。"},
+    {0xFFFFFFFF, L"BUTTON", 0x50000007, 7, 90, 213, 52, L"ルール"},
+    {0xFFFFFFFF, L"STATIC", 0x50020000, 14, 107, 198, 27,
+     L"　中央のバーを移動させ、情報漏洩パケット（●＝黒丸）に当てて打ち返します。"
+     L"通常のパケット（○＝白丸）は通過させます。逆のことをすると1ミスになります。"
+     L"5回ミスをするとゲームオーバーです。"},
+    {0xFFFFFFFF, L"STATIC", 0x50020000, 7, 155, 213, 8, L"コースを選択してください。"},
+    {IDC_DIALUP, L"BUTTON", 0x50000009, 7, 175, 69, 10, L"ダイヤルアップ(&D)"},
+    {IDC_ISDN, L"BUTTON", 0x50000009, 85, 175, 37, 10, L"ISDN(&I)"},
+    {IDC_ADSL, L"BUTTON", 0x50000009, 133, 175, 42, 10, L"ADSL(&A)"},
+    {IDC_FTTH, L"BUTTON", 0x50000009, 186, 175, 31, 10, L"光(&F)"},
+    {IDC_HISCORE, L"BUTTON", 0x50010000, 7, 202, 73, 14, L"ハイスコア表示(&H)"},
+    {IDOK, L"BUTTON", 0x50010000, 119, 202, 50, 14, L"スタート(&S)"},
+    {IDCANCEL, L"BUTTON", 0x50010000, 170, 202, 50, 14, L"終了(&X)"},
+};
+
+TEST_F(ExeResources, CourseDialogMatchesItsControlTable) {
+  std::string bytes = Resource(RT_DIALOG, MAKEINTRESOURCEA(IDD_COURSE));
+  ASSERT_FALSE(bytes.empty()) << "no Japanese dialog 129";
+  const BYTE* start = reinterpret_cast<const BYTE*>(bytes.data());
+  TemplateReader in{start};
+  EXPECT_EQ(in.Word(), 1) << "dlgVer";
+  EXPECT_EQ(in.Word(), 0xFFFF) << "an extended template";
+  EXPECT_EQ(in.Dword(), 0u) << "help id";
+  EXPECT_EQ(in.Dword(), 0u) << "extended style";
+  EXPECT_EQ(in.Dword(), 0x80C808C0u) << "style";
+  WORD count = in.Word();
+  EXPECT_EQ(count, 13);
+  short frame[4];
+  for (short& v : frame) v = static_cast<short>(in.Word());
+  EXPECT_EQ(frame[0], 0);
+  EXPECT_EQ(frame[1], 0);
+  EXPECT_EQ(frame[2], 227);
+  EXPECT_EQ(frame[3], 223);
+  EXPECT_EQ(in.NameOrOrdinal(), L"") << "menu";
+  EXPECT_EQ(in.NameOrOrdinal(), L"") << "window class";
+  EXPECT_EQ(in.String(), L"Fendra - モード選択");
+  EXPECT_EQ(in.Word(), 9) << "point size";
+  EXPECT_EQ(in.Word(), 400) << "weight";
+  EXPECT_EQ(*in.at++, 0) << "italic";
+  EXPECT_EQ(*in.at++, 128) << "character set";
+  EXPECT_EQ(in.String(), L"ＭＳ Ｐゴシック");
+
+  ASSERT_EQ(count, sizeof COURSE_CONTROLS / sizeof COURSE_CONTROLS[0]);
+  for (const Control& want : COURSE_CONTROLS) {
+    in.AlignToDword(start);
+    SCOPED_TRACE(want.id);
+    EXPECT_EQ(in.Dword(), 0u) << "help id";
+    EXPECT_EQ(in.Dword(), 0u) << "extended style";
+    EXPECT_EQ(in.Dword(), want.style);
+    EXPECT_EQ(static_cast<short>(in.Word()), want.x);
+    EXPECT_EQ(static_cast<short>(in.Word()), want.y);
+    EXPECT_EQ(static_cast<short>(in.Word()), want.cx);
+    EXPECT_EQ(static_cast<short>(in.Word()), want.cy);
+    EXPECT_EQ(in.Dword(), want.id);
+    EXPECT_EQ(Upper(in.NameOrOrdinal()), want.className);
+    std::wstring text = in.NameOrOrdinal();
+    if (want.text) {
+      EXPECT_EQ(text, want.text);
+    } else {
+      EXPECT_EQ(text.rfind(L"Fendra", 0), 0u) << "the title line starts with the title";
+    }
+    WORD extra = in.Word();
+    in.at += extra;
+  }
+}
+
+TEST_F(ExeResources, VersionIsJapanese101) {
+  std::string bytes = Resource(RT_VERSION, MAKEINTRESOURCEA(VS_VERSION_INFO));
+  ASSERT_FALSE(bytes.empty());
+  // VerQueryValue needs a writable copy of the block.
+  std::vector<char> block(bytes.begin(), bytes.end());
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT size = 0;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+  EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwFileVersionLS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionLS, 0x00010000u);
+  WORD* translation = nullptr;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &size));
+  ASSERT_EQ(size, 4u);
+  EXPECT_EQ(translation[0], 0x0411);
+  EXPECT_EQ(translation[1], 1200);
+  char* fileVersion = nullptr;
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\StringFileInfo\\041104b0\\FileVersion",
+                             reinterpret_cast<void**>(&fileVersion), &size));
+  EXPECT_STREQ(fileVersion, "1.0.1.0");
+}
+
+BOOL CALLBACK CountName(HMODULE, LPCSTR, LPSTR, LONG_PTR count) {
+  ++*reinterpret_cast<int*>(count);
+  return TRUE;
+}
+
+TEST_F(ExeResources, OneManifestAskingForCommonControls6AsInvoker) {
+  int manifests = 0;
+  EnumResourceNamesA(module, RT_MANIFEST, CountName, reinterpret_cast<LONG_PTR>(&manifests));
+  EXPECT_EQ(manifests, 1);
+  std::string manifest = Resource(RT_MANIFEST, MAKEINTRESOURCEA(1));
+  EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+            std::string::npos);
+  EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
+}
+
+}  // namespace
