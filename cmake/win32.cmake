@@ -17,7 +17,7 @@ target_link_libraries(vorbisfile_static INTERFACE
 # Everything of the program but its entry point, so tests can link it.
 add_library(wallo_core STATIC
   app/course_dialog.cpp app/courses.cpp app/hiscore.cpp app/shell.cpp app/workdir.cpp
-  gfx/game_window.cpp)
+  gfx/drawing.cpp gfx/game_window.cpp gfx/paint.cpp)
 target_link_libraries(wallo_core PUBLIC game vorbisfile_static user32 gdi32 winmm imm32)
 
 add_executable(wallo WIN32 app/winmain.cpp res/wallo.rc)
@@ -39,7 +39,10 @@ set(FIXTURE_DIR "Z:${CMAKE_SOURCE_DIR}/tests/fixtures")
 
 add_executable(win32_tests
   tests/win32/resources_test.cpp tests/win32/workdir_test.cpp tests/win32/hiscore_test.cpp
-  tests/win32/window_test.cpp tests/win32/vorbis_test.cpp tests/win32/test_files.cpp)
+  tests/win32/window_test.cpp tests/win32/vorbis_test.cpp tests/win32/paint_test.cpp
+  tests/win32/dib.cpp tests/win32/test_files.cpp tests/e2e/driver.cpp
+  res/wallo.rc)
+target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(win32_tests PRIVATE wallo_core version GTest::gtest_main)
 target_compile_definitions(win32_tests PRIVATE FIXTURE_DIR="${FIXTURE_DIR}")
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})

@@ -39,6 +39,13 @@ const int NODE_SIZE = 32;
 const int BAR_WIDTH = 32;
 const int BAR_HEIGHT = 9;
 const int PACKET_SIZE = 8;
+const int GET_BADGE_WIDTH = 64, GET_BADGE_HEIGHT = 32;
+const int THANKS_BADGE_WIDTH = 113, THANKS_BADGE_HEIGHT = 35;
+const int BOO_BADGE_WIDTH = 72, BOO_BADGE_HEIGHT = 35;
+
+// The game timer: one step per WM_TIMER, nominally 20 per second.
+const unsigned GAME_TIMER_ID = 5115;
+const unsigned GAME_TIMER_MS = 50;
 
 // Two arrays of ten: all x values, then all y values (top-left corners).
 struct NodeTableData {

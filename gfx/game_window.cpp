@@ -1,14 +1,54 @@
 #include "gfx/game_window.h"
 
+#include <imm.h>
+#include <stdlib.h>
+
+#include "app/shell.h"
 #include "game/model.h"
+#include "gfx/drawing.h"
+
+// Builds everything the window lives with and starts the game clock.
+static void OnCreate(HWND window) {
+  CreateFontsAndBlitDC(window);
+  SetStartingValues(game);
+  CreatePenAndPictures(appInstance);
+  srand(GetTickCount());
+  ImmAssociateContext(window, NULL);  // arrow keys only: no input method
+  SetTimer(window, GAME_TIMER_ID, GAME_TIMER_MS, NULL);
+}
+
+static void OnPaint(HWND window) {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window, &paint);
+  PaintFrame(dc);
+  EndPaint(window, &paint);
+}
+
+// Stops the clock, reports a finished game, releases the drawing resources
+// and ends the message loop; WinMain then saves the high score.
+static void OnDestroy(HWND window) {
+  KillTimer(window, GAME_TIMER_ID);
+  // Points scored after the last paint still count for the box and the save.
+  if (game.hiScore < game.score) game.hiScore = game.score;
+  if (game.phase == PHASE_GAMEOVER) {
+    char report[64];
+    wsprintfA(report, "得点：%u\r\nハイスコア：%u", game.score, game.hiScore);
+    MessageBoxA(window, report, "終了", MB_OK | MB_ICONINFORMATION);
+  }
+  ReleaseDrawingResources();
+  PostQuitMessage(0);
+}
 
 LRESULT CALLBACK GameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      SetStartingValues(game);
+      OnCreate(window);
+      return 0;
+    case WM_PAINT:
+      OnPaint(window);
       return 0;
     case WM_DESTROY:
-      PostQuitMessage(0);  // ends the message loop; WinMain saves the score
+      OnDestroy(window);
       return 0;
   }
   return DefWindowProcA(window, message, wParam, lParam);

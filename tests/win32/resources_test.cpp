@@ -191,4 +191,103 @@ TEST_F(ExeResources, OneManifestAskingForCommonControls6AsInvoker) {
   EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
 }
 
+// Reads pixels of a bitmap resource as stored: bottom-up rows.
+struct StoredBitmap {
+  BITMAPINFOHEADER header;
+  const RGBQUAD* palette;
+  const BYTE* bits;
+  COLORREF At(int x, int y) const {
+    int stride = ((header.biWidth * header.biBitCount + 31) / 32) * 4;
+    const BYTE* row = bits + (header.biHeight - 1 - y) * stride;
+    if (header.biBitCount == 24) return RGB(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]);
+    int index = x % 2 == 0 ? row[x / 2] >> 4 : row[x / 2] & 0x0F;
+    return RGB(palette[index].rgbRed, palette[index].rgbGreen, palette[index].rgbBlue);
+  }
+};
+
+// The standard 16-colour palette, in its order.
+const COLORREF STANDARD_PALETTE[16] = {
+    RGB(0, 0, 0),       RGB(128, 0, 0),   RGB(0, 128, 0),   RGB(128, 128, 0),
+    RGB(0, 0, 128),     RGB(128, 0, 128), RGB(0, 128, 128), RGB(192, 192, 192),
+    RGB(128, 128, 128), RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(255, 255, 0),
+    RGB(0, 0, 255),     RGB(255, 0, 255), RGB(0, 255, 255), RGB(255, 255, 255),
+};
+
+TEST_F(ExeResources, PicturesHaveTheirSizeDepthPaletteAndWhiteGround) {
+  struct Case {
+    int id;
+    int width, height, depth;
+    COLORREF inside;  // a colour the picture must hold
+  } cases[] = {
+      {IDB_NODE, 32, 32, 4, RGB(0, 255, 255)},  {IDB_BAR, 32, 9, 4, RGB(255, 0, 0)},
+      {IDB_LEAK, 8, 8, 4, RGB(0, 0, 0)},        {IDB_NORMAL, 8, 8, 4, RGB(0, 0, 0)},
+      {IDB_GET, 64, 32, 24, RGB(247, 150, 70)}, {IDB_THANKS, 113, 35, 24, RGB(0, 176, 240)},
+      {IDB_BOO, 72, 35, 24, RGB(0, 0, 0)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    std::string bytes = Resource(RT_BITMAP, MAKEINTRESOURCEA(c.id));
+    ASSERT_GE(bytes.size(), sizeof(BITMAPINFOHEADER));
+    StoredBitmap picture;
+    memcpy(&picture.header, bytes.data(), sizeof picture.header);
+    EXPECT_EQ(picture.header.biWidth, c.width);
+    EXPECT_EQ(picture.header.biHeight, c.height);
+    EXPECT_EQ(picture.header.biBitCount, c.depth);
+    EXPECT_EQ(picture.header.biCompression, static_cast<DWORD>(BI_RGB));
+    picture.palette = reinterpret_cast<const RGBQUAD*>(bytes.data() + picture.header.biSize);
+    int colours = c.depth == 4 ? 16 : 0;
+    picture.bits = reinterpret_cast<const BYTE*>(bytes.data()) + picture.header.biSize +
+                   colours * sizeof(RGBQUAD);
+    int stride = ((c.width * c.depth + 31) / 32) * 4;
+    ASSERT_GE(bytes.size(), picture.header.biSize + colours * sizeof(RGBQUAD) + stride * c.height);
+    for (int i = 0; i < colours; ++i) {
+      const RGBQUAD& entry = picture.palette[i];
+      EXPECT_EQ(RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue), STANDARD_PALETTE[i]) << i;
+    }
+    int w = c.width - 1, h = c.height - 1;
+    for (POINT corner : {POINT{0, 0}, POINT{w, 0}, POINT{0, h}, POINT{w, h}}) {
+      EXPECT_EQ(picture.At(corner.x, corner.y), RGB(255, 255, 255))
+          << "corner " << corner.x << "," << corner.y;
+    }
+    bool found = false;
+    for (int y = 0; y < c.height && !found; ++y)
+      for (int x = 0; x < c.width && !found; ++x) found = picture.At(x, y) == c.inside;
+    EXPECT_TRUE(found) << "the picture's own colour";
+  }
+}
+
+TEST_F(ExeResources, IconIsOne32By32SixteenColourImageWithAMask) {
+  std::string group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEA(IDI_APP));
+  ASSERT_EQ(group.size(), 6u + 14u) << "one image";
+  const BYTE* entry = reinterpret_cast<const BYTE*>(group.data()) + 6;
+  EXPECT_EQ(entry[0], 32);
+  EXPECT_EQ(entry[1], 32);
+  EXPECT_EQ(entry[2], 16) << "colours";
+  HICON icon = LoadIconA(module, MAKEINTRESOURCEA(IDI_APP));
+  ASSERT_NE(icon, nullptr);
+  ICONINFO info;
+  ASSERT_TRUE(GetIconInfo(icon, &info));
+  // Drawn over black and over white: the corners show the ground (transparent),
+  // the middle row shows the bar either way.
+  HDC dc = CreateCompatibleDC(NULL);
+  for (COLORREF ground : {RGB(0, 0, 0), RGB(255, 255, 255)}) {
+    HBITMAP canvas = CreateBitmap(32, 32, 1, 32, NULL);
+    HGDIOBJ kept = SelectObject(dc, canvas);
+    HBRUSH brush = CreateSolidBrush(ground);
+    RECT all = {0, 0, 32, 32};
+    FillRect(dc, &all, brush);
+    DrawIconEx(dc, 0, 0, icon, 32, 32, 0, NULL, DI_NORMAL);
+    EXPECT_EQ(GetPixel(dc, 0, 0), ground);
+    EXPECT_EQ(GetPixel(dc, 16, 3), ground);
+    EXPECT_EQ(GetPixel(dc, 16, 16), RGB(192, 192, 192)) << "the bar's centre line";
+    EXPECT_EQ(GetPixel(dc, 4, 16), RGB(255, 0, 0)) << "a red end";
+    SelectObject(dc, kept);
+    DeleteObject(brush);
+    DeleteObject(canvas);
+  }
+  DeleteDC(dc);
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
+}
+
 }  // namespace
