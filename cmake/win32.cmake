@@ -17,8 +17,10 @@ target_link_libraries(vorbisfile_static INTERFACE
 # Everything of the program but its entry point, so tests can link it.
 add_library(wallo_core STATIC
   app/course_dialog.cpp app/courses.cpp app/hiscore.cpp app/shell.cpp app/workdir.cpp
-  gfx/drawing.cpp gfx/game_window.cpp gfx/paint.cpp)
+  gfx/drawing.cpp gfx/game_platform.cpp gfx/game_window.cpp gfx/paint.cpp)
 target_link_libraries(wallo_core PUBLIC game vorbisfile_static user32 gdi32 winmm imm32)
+# The rules call back into the shell for keys, clock, invalidation and sound.
+target_link_libraries(game INTERFACE wallo_core)
 
 add_executable(wallo WIN32 app/winmain.cpp res/wallo.rc)
 target_include_directories(wallo PRIVATE ${CMAKE_SOURCE_DIR}/res)

@@ -5,6 +5,7 @@
 
 #include "app/shell.h"
 #include "game/model.h"
+#include "game/tick.h"
 #include "gfx/drawing.h"
 
 // Builds everything the window lives with and starts the game clock.
@@ -46,6 +47,9 @@ LRESULT CALLBACK GameWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 0;
     case WM_PAINT:
       OnPaint(window);
+      return 0;
+    case WM_TIMER:
+      GameTick(window, wParam);
       return 0;
     case WM_DESTROY:
       OnDestroy(window);
