@@ -2,6 +2,7 @@
 #   make run   install what is missing, build wallo.exe and play it under Wine
 #   make test  install what is missing, build everything and run every test
 #   make dist  the Windows release zip under dist/
+#   make bench benchmark figures (game steps per second under Wine)
 SHELL := /bin/bash
 VERSION := 1.0.1
 JOBS := $(shell nproc)
@@ -15,7 +16,7 @@ PLAY_PREFIX := .cache/wine-play
 EXE := $(WIN32_BUILD)/bin/wallo.exe
 ZIP := dist/wallo-$(VERSION)-win32.zip
 
-.PHONY: all deps native win32 build test run dist format clean
+.PHONY: all deps native win32 build test bench run dist format clean
 
 all: build
 
@@ -38,6 +39,11 @@ test: build
 	cd $(NATIVE_BUILD) && ctest --output-on-failure
 	cd $(WIN32_BUILD) && ../../scripts/wine-session.sh ../../$(TEST_PREFIX) bin/keepalive.exe \
 	  ctest --output-on-failure
+
+# Figures, not tests: accepted game steps per second under Wine over 60 s.
+bench: win32
+	cd $(WIN32_BUILD) && ../../scripts/wine-session.sh ../../$(TEST_PREFIX) bin/keepalive.exe \
+	  ../../scripts/wine-run bin/tick_rate.exe 60
 
 run: win32
 	@scripts/play.sh $(EXE) $(PLAY_FOLDER) $(PLAY_PREFIX)

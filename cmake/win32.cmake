@@ -66,3 +66,8 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # The shipped exe: PE32, i386, GUI, only system DLLs.
 add_test(NAME ShippedExe.IsStaticPe32Gui COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh
   $<TARGET_FILE:wallo>)
+
+# Benchmarks: programs that print figures (make bench).
+add_executable(tick_rate bench/tick_rate.cpp)
+target_link_libraries(tick_rate PRIVATE wallo_core)
+target_link_options(tick_rate PRIVATE ${STATIC_LINK})
