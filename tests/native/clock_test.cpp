@@ -27,13 +27,21 @@ TEST_F(GameTest, ReadyAndGoLastThirtyStepsAndTheSwitchingStepsAlreadyAct) {
 
 TEST_F(GameTest, LastLifeGoneFreezesTheGameThenClosesItAfter120Steps) {
   game.phase = PHASE_PLAY;
-  Flying(0, PK_LEAK, 2, 7);
-  Flying(1, PK_NORMAL, 8, 3);
-  game.slots[2] = PacketSlot{PK_GET, 100, 100, 0, 0, 4, 0, PacketLabelTable[0]};
-  game.lives = 0;
+  game.spawnClock = 1;  // no launch due
+  game.barX = 28;
+  game.lives = 1;
   game.score = 70;
+  PacketSlot& miss = Flying(0, PK_LEAK, 2, 7);
+  miss.y = 398.0;  // lands on node 7, far from home
+  Flying(1, PK_NORMAL, 8, 3);
+  Tick();  // the miss takes the last life; the step itself goes on
+  ASSERT_EQ(game.slots[0].kind, PK_BOO);
+  EXPECT_EQ(game.lives, 0);
+  EXPECT_EQ(game.phase, PHASE_PLAY);
   fake.held = {KEY_LEFT, KEY_DOWN};
   GameState before = game;
+  fake.wholeRepaints = 0;
+  fake.effects.clear();
 
   Tick();  // enters GAMEOVER and does nothing else
   EXPECT_EQ(game.phase, PHASE_GAMEOVER);
