@@ -61,7 +61,7 @@ target_link_options(e2e_tests PRIVATE ${STATIC_LINK})
 add_dependencies(e2e_tests wallo)
 # They share the mutex "wallo" and the window class: one at a time.
 gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-  PROPERTIES TIMEOUT 90 RUN_SERIAL TRUE LABELS e2e)
+  PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE LABELS e2e)
 
 # The shipped exe: PE32, i386, GUI, only system DLLs.
 add_test(NAME ShippedExe.IsStaticPe32Gui COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh

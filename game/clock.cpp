@@ -5,22 +5,23 @@ static void InvalidateBanner(GameWindow window, int left, int right) {
   InvalidateArea(window, left, 200, right, 260);
 }
 
+// A banner phase: counts its steps, then hands over to the next phase.
+static void CountDown(GameWindow window, int16_t length, GamePhase next, int bannerLeft) {
+  if (++game.phaseTicks >= length) {
+    game.phase = next;
+    game.phaseTicks = 0;
+  }
+  InvalidateBanner(window, bannerLeft, 500);
+}
+
 // Advances the phase; false when the step ends here.
 static bool PhaseStep(GameWindow window) {
   switch (game.phase) {
     case PHASE_READY:
-      if (++game.phaseTicks >= READY_TICKS) {
-        game.phase = PHASE_GO;
-        game.phaseTicks = 0;
-      }
-      InvalidateBanner(window, 240, 500);
+      CountDown(window, READY_TICKS, PHASE_GO, 240);
       return true;
     case PHASE_GO:
-      if (++game.phaseTicks >= GO_TICKS) {
-        game.phase = PHASE_PLAY;
-        game.phaseTicks = 0;
-      }
-      InvalidateBanner(window, 280, 500);
+      CountDown(window, GO_TICKS, PHASE_PLAY, 280);
       return true;
     case PHASE_GAMEOVER:
       if (game.phaseTicks == 0) InvalidateWhole(window);

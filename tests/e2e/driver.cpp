@@ -80,6 +80,22 @@ HWND GameProcess::WaitForGameWindow() const {
   return WaitForWindow("wallo", nullptr);
 }
 
+HWND GameProcess::StartGame(int courseRadio) {
+  if (!Start()) return NULL;
+  HWND dialog = WaitForCourseDialog();
+  if (!dialog) return NULL;
+  if (courseRadio) {
+    ClickButton(dialog, courseRadio);
+    HWND radio = GetDlgItem(dialog, courseRadio);
+    for (int tries = 0; tries < 250; ++tries) {
+      if (SendMessageA(radio, BM_GETCHECK, 0, 0) == BST_CHECKED) break;
+      Sleep(20);
+    }
+  }
+  ClickButton(dialog, IDOK);
+  return WaitForGameWindow();
+}
+
 bool WaitForForeground(HWND window, DWORD ms) {
   DWORD start = GetTickCount();
   while (GetForegroundWindow() != window) {
@@ -89,14 +105,14 @@ bool WaitForForeground(HWND window, DWORD ms) {
   return true;
 }
 
-void PressKey(WORD virtualKey) {
+void HoldKey(WORD virtualKey, DWORD ms) {
   INPUT input[2] = {};
   input[0].type = INPUT_KEYBOARD;
   input[0].ki.wVk = virtualKey;
   input[1] = input[0];
   input[1].ki.dwFlags = KEYEVENTF_KEYUP;
   SendInput(1, &input[0], sizeof(INPUT));
-  Sleep(100);  // held long enough for a 50 ms poll to see it
+  Sleep(ms);
   SendInput(1, &input[1], sizeof(INPUT));
 }
 

@@ -25,6 +25,9 @@ class GameProcess {
   HWND WaitForWindow(const char* className, const char* caption, DWORD ms = WAIT_MS) const;
   HWND WaitForCourseDialog() const;
   HWND WaitForGameWindow() const;
+  // Start, the course dialog, the course's radio (0: as it opens), Start,
+  // and the game window; NULL when any of them fails.
+  HWND StartGame(int courseRadio = 0);
 
   DWORD Id() const { return info_.dwProcessId; }
   const std::string& Folder() const { return folder_; }
@@ -38,8 +41,13 @@ class GameProcess {
 
 // Waits until `window` is the foreground window; false when it never is.
 bool WaitForForeground(HWND window, DWORD ms = WAIT_MS);
-// Presses and releases a key with SendInput; goes to the foreground window.
-void PressKey(WORD virtualKey);
+// Presses a key with SendInput, holds it `ms` and releases it; goes to the
+// foreground window.
+void HoldKey(WORD virtualKey, DWORD ms);
+// Long enough for a 50 ms poll to see it.
+inline void PressKey(WORD virtualKey) {
+  HoldKey(virtualKey, 100);
+}
 // Clicks a button as the mouse would, without waiting for what it opens.
 void ClickButton(HWND dialog, int id);
 std::string WindowText(HWND window);

@@ -1,5 +1,9 @@
 // Whole games of the real program, driven from outside.
 #include <gtest/gtest.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
 
 #include "res/resource.h"
 #include "tests/e2e/driver.h"
@@ -22,11 +26,7 @@ TEST(HiScoreFile, GameRewritesItsKeyAndKeepsTheRest) {
   GameProcess game;
   WriteFileBytes(game.Ini(),
                  "[OTHER]\r\nname=value\r\n[HISCORE]\r\nISDN=870\r\nDIALUP=0007\r\nFTTH=55\r\n");
-  ASSERT_TRUE(game.Start());
-  HWND dialog = game.WaitForCourseDialog();
-  ASSERT_NE(dialog, nullptr);
-  ClickButton(dialog, IDOK);
-  HWND window = game.WaitForGameWindow();
+  HWND window = game.StartGame();
   ASSERT_NE(window, nullptr);
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(game.WaitForExit(), 0u);
@@ -62,37 +62,44 @@ void SaveBmp(const Dib& picture, const std::string& path) {
   WriteFileBytes(path, bytes + pixels);
 }
 
-// The playfield as the player sees it when a game starts, taken from the
-// screen; kept as build/win32/bin/screenshots/playfield.bmp.
-TEST(Playfield, StartShowsTheComputersTheBarAndReady) {
-  GameProcess game;
-  ASSERT_TRUE(game.Start());
-  HWND dialog = game.WaitForCourseDialog();
-  ASSERT_NE(dialog, nullptr);
-  ClickButton(dialog, IDOK);
-  HWND window = game.WaitForGameWindow();
-  ASSERT_NE(window, nullptr);
-  ASSERT_TRUE(WaitForForeground(window));
-  Sleep(500);  // the first paint
-
+// The game window's client area as it is on the screen now.
+Dib ClientShot(HWND window) {
   POINT origin = {0, 0};
   ClientToScreen(window, &origin);
   Dib shot(CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX, RGB(1, 2, 3));
   HDC screen = GetDC(NULL);
   BitBlt(shot.Dc(), 0, 0, CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX, screen, origin.x, origin.y, SRCCOPY);
   ReleaseDC(NULL, screen);
+  return shot;
+}
+
+// A bitmap resource of the copy of wallo.exe the game runs from.
+Dib ExePicture(const GameProcess& game, int id) {
+  HMODULE exe =
+      LoadLibraryExA((game.Folder() + "\\wallo.exe").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+  HBITMAP picture = static_cast<HBITMAP>(
+      LoadImageA(exe, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+  Dib copy = picture ? Dib::Of(picture) : Dib(1, 1, RGB(1, 2, 3));
+  if (picture) DeleteObject(picture);
+  FreeLibrary(exe);
+  return copy;
+}
+
+// The playfield as the player sees it when a game starts, taken from the
+// screen; kept as build/win32/bin/screenshots/playfield.bmp.
+TEST(Playfield, StartShowsTheComputersTheBarAndReady) {
+  GameProcess game;
+  HWND window = game.StartGame();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitForForeground(window));
+  Sleep(500);  // the first paint
+
+  Dib shot = ClientShot(window);
   CreateDirectoryA((ProgramFolder() + "screenshots").c_str(), NULL);
   SaveBmp(shot, ProgramFolder() + "screenshots\\playfield.bmp");
 
-  HMODULE exe =
-      LoadLibraryExA((game.Folder() + "\\wallo.exe").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
-  HBITMAP nodePicture = static_cast<HBITMAP>(
-      LoadImageA(exe, MAKEINTRESOURCEA(IDB_NODE), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
-  HBITMAP barPicture = static_cast<HBITMAP>(
-      LoadImageA(exe, MAKEINTRESOURCEA(IDB_BAR), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
-  ASSERT_NE(nodePicture, nullptr);
-  Dib node = Dib::Of(nodePicture);
-  Dib bar = Dib::Of(barPicture);
+  Dib node = ExePicture(game, IDB_NODE);
+  Dib bar = ExePicture(game, IDB_BAR);
   const int nodeX[] = {60, 180, 300, 420, 540, 60, 180, 300, 420, 540};
   const int nodeY[] = {60, 60, 60, 60, 60, 400, 400, 400, 400, 400};
   for (int k = 0; k < 10; ++k) {
@@ -105,12 +112,94 @@ TEST(Playfield, StartShowsTheComputersTheBarAndReady) {
   EXPECT_GT(CountColour(shot, banner, RGB(0, 85, 85)), 40) << "READY";
   RECT scoreLine = {250, 4, 620, 18};
   EXPECT_GT(CountColour(shot, scoreLine, RGB(0, 0, 238)), 40) << "the score line";
-  DeleteObject(nodePicture);
-  DeleteObject(barPicture);
-  FreeLibrary(exe);
 
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(game.WaitForExit(), 0u);
+}
+
+// Where `picture` shows whole in the shot, scanning row by row.
+bool FindPicture(const Dib& shot, const Dib& picture, int* foundX, int* foundY) {
+  for (int y = 0; y + picture.height <= shot.height; ++y) {
+    for (int x = 0; x + picture.width <= shot.width; ++x) {
+      if (BlockEquals(shot, x, y, picture)) {
+        *foundX = x;
+        *foundY = y;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// Arrow keys held while the game is in front move the bar on the screen, by
+// whole steps of the course (4 pixels on dial-up) and no faster than one
+// step per 45 ms.
+TEST(Bar, HeldArrowKeysMoveItOnTheScreen) {
+  const int STEP_PX = 4;
+  const DWORD HOLD_MS = 600;
+  const int MOST_STEPS = HOLD_MS / 45 + 1;
+  GameProcess game;
+  HWND window = game.StartGame();
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(WaitForForeground(window));
+  Sleep(1800);  // past READY: the bar moves from GO on
+  HoldKey(VK_LEFT, HOLD_MS);
+  HoldKey(VK_UP, HOLD_MS);
+  Sleep(300);  // the last repaint
+  EXPECT_EQ(GetForegroundWindow(), window);
+
+  Dib shot = ClientShot(window);
+  Dib bar = ExePicture(game, IDB_BAR);
+  int x = -1, y = -1;
+  ASSERT_TRUE(FindPicture(shot, bar, &x, &y)) << "no bar on the screen";
+  int stepsLeft = (300 - x) / STEP_PX, stepsUp = (230 - y) / STEP_PX;
+  EXPECT_EQ((300 - x) % STEP_PX, 0) << x;
+  EXPECT_EQ((230 - y) % STEP_PX, 0) << y;
+  EXPECT_GE(stepsLeft, 1) << x;
+  EXPECT_GE(stepsUp, 1) << y;
+  EXPECT_LE(stepsLeft, MOST_STEPS) << x;
+  EXPECT_LE(stepsUp, MOST_STEPS) << y;
+  EXPECT_FALSE(BlockEquals(shot, 300, 230, bar)) << "the bar left its old place clean";
+
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(game.WaitForExit(), 0u);
+}
+
+// A whole game on the fibre course with nobody at the keys: the bar stays in
+// the middle, five misses come soon, and after the game-over banner the score
+// box tells the score and the high score, which the file then holds.
+TEST(WholeGame, FibreCourseWithNoInputEndsWithTheScoreBoxAndSavesIt) {
+  const DWORD GAME_BOUND_MS = 200000;  // its length is random; usually about a minute
+  GameProcess game;
+  HWND window = game.StartGame(IDC_FTTH);
+  ASSERT_NE(window, nullptr);
+  ASSERT_EQ(WindowText(window), "Fendra - 光コース");
+  ASSERT_TRUE(WaitForForeground(window));
+
+  // The game stands still while it is not in front, so nothing of ours may
+  // take the foreground; check that it stays there until the box shows.
+  HWND box = NULL;
+  DWORD start = GetTickCount();
+  while (!box && GetTickCount() - start < GAME_BOUND_MS) {
+    HWND front = GetForegroundWindow();
+    // Destroying the window hides it first, and the front moves on then.
+    if (front != window && IsWindowVisible(window)) FAIL() << "the game lost the foreground";
+    box = game.WaitForWindow("#32770", "終了", 500);
+  }
+  ASSERT_NE(box, nullptr) << "no score box within " << GAME_BOUND_MS / 1000 << " s";
+
+  std::string text = ReadMessageBox(box).text;
+  const std::string scoreLabel = "得点：";
+  ASSERT_EQ(text.compare(0, scoreLabel.size(), scoreLabel), 0) << text;
+  unsigned score = strtoul(text.c_str() + scoreLabel.size(), nullptr, 10);
+  char expected[80];
+  snprintf(expected, sizeof expected, "得点：%u\r\nハイスコア：%u", score, score);
+  EXPECT_EQ(text, expected) << "the first game's score is its high score";
+  EXPECT_EQ(score % 5, 0u) << "strikes score 5, deliveries 10 and 20";
+
+  ClickButton(box, IDOK);
+  EXPECT_EQ(game.WaitForExit(), 0u);
+  EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), std::to_string(score));
 }
 
 }  // namespace
