@@ -23,6 +23,10 @@ target_link_libraries(wallo_core PUBLIC game vorbisfile_static user32 gdi32 winm
 target_link_libraries(game INTERFACE wallo_core)
 
 add_executable(wallo WIN32 app/winmain.cpp res/wallo.rc)
+# windres reads these; rebuild the resources when one changes.
+file(GLOB RESOURCE_FILES ${CMAKE_SOURCE_DIR}/res/pictures/*.bmp ${CMAKE_SOURCE_DIR}/res/pictures/*.ico
+  ${CMAKE_SOURCE_DIR}/res/sounds/*.wav ${CMAKE_SOURCE_DIR}/res/wallo.manifest)
+set_source_files_properties(res/wallo.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_FILES}")
 target_include_directories(wallo PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(wallo PRIVATE wallo_core)
 target_link_options(wallo PRIVATE ${STATIC_LINK} -mwindows -s)

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -253,6 +254,39 @@ TEST_F(ExeResources, PicturesHaveTheirSizeDepthPaletteAndWhiteGround) {
     for (int y = 0; y < c.height && !found; ++y)
       for (int x = 0; x < c.width && !found; ++x) found = picture.At(x, y) == c.inside;
     EXPECT_TRUE(found) << "the picture's own colour";
+  }
+}
+
+// Each effect is a RIFF WAVE file of exactly "fmt " and "data" chunks: PCM
+// mono 22,050 Hz 16-bit, of its own length, loud up to one below full scale.
+TEST_F(ExeResources, EffectSoundsArePcmMonoOfTheirLengthAndPeak) {
+  struct Case {
+    int id;
+    DWORD frames;
+  } cases[] = {{IDW_THANKS, 38400}, {IDW_BOO, 9538}, {IDW_DEFLECT, 21487}, {IDW_GET, 23360}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    std::string wave = Resource("WAVE", MAKEINTRESOURCEA(c.id));
+    ASSERT_EQ(wave.size(), 44 + c.frames * 2);
+    auto word = [&](size_t at) { return *reinterpret_cast<const WORD*>(wave.data() + at); };
+    auto dword = [&](size_t at) { return *reinterpret_cast<const DWORD*>(wave.data() + at); };
+    EXPECT_EQ(wave.substr(0, 4), "RIFF");
+    EXPECT_EQ(dword(4), wave.size() - 8);
+    EXPECT_EQ(wave.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(dword(16), 16u) << "fmt chunk size";
+    EXPECT_EQ(word(20), WAVE_FORMAT_PCM);
+    EXPECT_EQ(word(22), 1) << "channels";
+    EXPECT_EQ(dword(24), 22050u);
+    EXPECT_EQ(dword(28), 44100u) << "bytes per second";
+    EXPECT_EQ(word(32), 2) << "block align";
+    EXPECT_EQ(word(34), 16) << "bits per sample";
+    EXPECT_EQ(wave.substr(36, 4), "data");
+    EXPECT_EQ(dword(40), c.frames * 2);
+    int peak = 0;
+    for (size_t at = 44; at + 1 < wave.size(); at += 2) {
+      peak = std::max(peak, abs(static_cast<short>(word(at))));
+    }
+    EXPECT_EQ(peak, 32766);
   }
 }
 
