@@ -11,3 +11,17 @@ add_executable(game_tests tests/native/model_test.cpp tests/native/clock_test.cp
   tests/native/spawner_test.cpp tests/native/slots_test.cpp tests/native/fake_platform.cpp)
 target_link_libraries(game_tests PRIVATE game GTest::gtest_main)
 gtest_discover_tests(game_tests)
+
+# The decode loop of the music player, over the system's libvorbisfile.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(VORBISFILE REQUIRED IMPORTED_TARGET vorbisfile)
+add_library(music_decode STATIC sound/decode.cpp)
+target_link_libraries(music_decode PUBLIC project_flags PkgConfig::VORBISFILE)
+target_compile_options(music_decode PUBLIC ${SANITIZE} -g)
+target_link_options(music_decode PUBLIC ${SANITIZE})
+
+add_executable(decode_tests tests/native/decode_test.cpp tests/native/memory_file.cpp)
+target_link_libraries(decode_tests PRIVATE music_decode GTest::gtest_main)
+target_compile_definitions(decode_tests PRIVATE MUSIC_FIXTURES="${MUSIC_FIXTURES}")
+add_dependencies(decode_tests music_fixtures)
+gtest_discover_tests(decode_tests)

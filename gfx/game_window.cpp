@@ -7,6 +7,12 @@
 #include "game/model.h"
 #include "game/tick.h"
 #include "gfx/drawing.h"
+#include "sound/music.h"
+
+// The tune beside the exe (the working folder), and where its repeating part
+// begins, in sample frames.
+const char MUSIC_PATH[] = ".\\wallo.ogg";
+const DWORD MUSIC_LOOP_START_FRAMES = 184064;
 
 // Builds everything the window lives with and starts the game clock.
 static void OnCreate(HWND window) {
@@ -16,6 +22,9 @@ static void OnCreate(HWND window) {
   srand(GetTickCount());
   ImmAssociateContext(window, NULL);  // arrow keys only: no input method
   SetTimer(window, GAME_TIMER_ID, GAME_TIMER_MS, NULL);
+  // Decodes the whole tune before the window is first shown; silent when
+  // there is no tune or no device.
+  PlayMusic(MUSIC_PATH, MUSIC_LOOP_START_FRAMES);
 }
 
 static void OnPaint(HWND window) {
@@ -29,6 +38,7 @@ static void OnPaint(HWND window) {
 // and ends the message loop; WinMain then saves the high score.
 static void OnDestroy(HWND window) {
   KillTimer(window, GAME_TIMER_ID);
+  PlayMusic(NULL, 0);
   // Points scored after the last paint still count for the box and the save.
   if (game.hiScore < game.score) game.hiScore = game.score;
   if (game.phase == PHASE_GAMEOVER) {
