@@ -3,6 +3,7 @@
 #   make test  install what is missing, build everything and run every test
 #   make dist  the Windows release zip under dist/
 #   make bench benchmark figures (game steps per second under Wine)
+#   make fuzz  fuzz the music decoding for FUZZ_SECONDS (default 600)
 SHELL := /bin/bash
 VERSION := 1.0.1
 JOBS := $(shell nproc)
@@ -16,7 +17,8 @@ PLAY_PREFIX := .cache/wine-play
 EXE := $(WIN32_BUILD)/bin/wallo.exe
 ZIP := dist/wallo-$(VERSION)-win32.zip
 
-.PHONY: all deps native win32 build test bench run dist format clean
+.PHONY: all deps native win32 build test bench fuzz run dist format clean
+FUZZ_SECONDS := 600
 
 all: build
 
@@ -44,6 +46,11 @@ test: build
 bench: win32
 	cd $(WIN32_BUILD) && ../../scripts/wine-session.sh ../../$(TEST_PREFIX) bin/keepalive.exe \
 	  ../../scripts/wine-run bin/tick_rate.exe 60
+
+# libFuzzer over ov_open and the decode loop, with ASan and UBSan.
+fuzz:
+	@scripts/deps.sh fuzz
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
 run: win32
 	@scripts/play.sh $(EXE) $(PLAY_FOLDER) $(PLAY_PREFIX)

@@ -31,6 +31,9 @@ set_source_files_properties(res/wallo.rc PROPERTIES OBJECT_DEPENDS "${RESOURCE_F
 target_include_directories(wallo PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(wallo PRIVATE wallo_core)
 target_link_options(wallo PRIVATE ${STATIC_LINK} -mwindows -s)
+# The tune lives beside the exe, where the game looks for it.
+add_custom_command(TARGET wallo POST_BUILD COMMAND ${CMAKE_COMMAND} -E copy_if_different
+  ${CMAKE_SOURCE_DIR}/res/music/wallo.ogg $<TARGET_FILE_DIR:wallo>/wallo.ogg)
 
 # GoogleTest built with the same cross compilers.
 set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
@@ -53,7 +56,7 @@ add_executable(win32_tests
 target_include_directories(win32_tests PRIVATE ${CMAKE_SOURCE_DIR}/res)
 target_link_libraries(win32_tests PRIVATE wallo_core version GTest::gtest_main)
 target_compile_definitions(win32_tests PRIVATE FIXTURE_DIR="${FIXTURE_DIR}"
-  MUSIC_FIXTURES="Z:${MUSIC_FIXTURES}")
+  MUSIC_FIXTURES="Z:${MUSIC_FIXTURES}" TUNE_PATH="Z:${CMAKE_SOURCE_DIR}/res/music/wallo.ogg")
 target_link_options(win32_tests PRIVATE ${STATIC_LINK})
 add_dependencies(win32_tests wallo music_probe music_fixtures)
 

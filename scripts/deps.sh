@@ -17,6 +17,9 @@ PACKAGES=(
   cmake make g++ pkgconf dpkg-dev zip unzip file procps
 )
 
+# `deps.sh fuzz`: also clang with libFuzzer, for the decode fuzzer.
+if [ "${1:-}" = fuzz ]; then PACKAGES+=(clang libclang-rt-14-dev); fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   arch=""

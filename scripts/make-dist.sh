@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Packs the Windows release: wallo.exe (and the tune, once it exists).
+# Packs the Windows release: wallo.exe and its tune, wallo.ogg.
 # Usage: make-dist.sh EXE ZIP
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -9,8 +9,7 @@ zip=$2
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/wallo.exe"
-ogg="$(dirname "$exe")/wallo.ogg"
-[ -f "$ogg" ] && cp "$ogg" "$stage/"
+cp "$(dirname "$exe")/wallo.ogg" "$stage/wallo.ogg"
 mkdir -p "$(dirname "$zip")"
 rm -f "$zip"
 zip -q -j "$zip" "$stage"/*

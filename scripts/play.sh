@@ -21,9 +21,7 @@ export WINEPREFIX="$prefix"
 
 mkdir -p "$folder"
 cp "$exe" "$folder/wallo.exe"
-for extra in "$(dirname "$exe")/wallo.ogg"; do
-  [ -f "$extra" ] && cp "$extra" "$folder/"
-done
+cp "$(dirname "$exe")/wallo.ogg" "$folder/wallo.ogg"  # the music
 cd "$folder"
 echo "Fendra: playing from $(pwd) (high scores in wallo.ini there)"
 wine_ja wallo.exe

@@ -3,21 +3,20 @@
 // waveOut device, for as long as the game window lives.
 #pragma once
 
-#include <windows.h>
-#include <mmsystem.h>
 #include <stdio.h>
+#include <windows.h>
 
 #include "sound/decode.h"
 
 struct MusicPlayer {
-  HWAVEOUT musicDevice;      // null while no music plays
-  volatile BYTE stopping;    // set while PlayMusic stops the device
-  MMTIME loopPoint;          // where every repetition starts, in frames
-  WORD blockAlign;           // bytes per frame of the current tune
-  WAVEHDR loopHeader;        // the section from the loop point on
-  WAVEHDR introHeader;       // the whole tune and the silent tail
+  HWAVEOUT musicDevice;    // null while no music plays
+  volatile BYTE stopping;  // set while PlayMusic stops the device
+  MMTIME loopPoint;        // where every repetition starts, in frames
+  WORD blockAlign;         // bytes per frame of the current tune
+  WAVEHDR loopHeader;      // the section from the loop point on
+  WAVEHDR introHeader;     // the whole tune and the silent tail
   char pcmBuffer[MUSIC_PCM_CAPACITY + MUSIC_TAIL_BYTES];
-  FILE* musicFile;           // open only while the tune is decoded
+  FILE* musicFile;  // open only while the tune is decoded
 };
 extern MusicPlayer music;
 

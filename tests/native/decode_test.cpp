@@ -1,10 +1,11 @@
 // The decode loop of the music player, on tunes made by the build.
+#include "sound/decode.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <vector>
 
-#include "sound/decode.h"
 #include "tests/native/memory_file.h"
 
 namespace {

@@ -1,18 +1,20 @@
 // The music player on the tunes the build makes, with the ALSA null sink of
 // the test session as its device, and the effect sounds of the resources.
+#include "sound/music.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <string>
 
 #include "res/resource.h"
-#include "sound/music.h"
 #include "tests/win32/test_files.h"
 
 namespace {
 
 const DWORD GAME_LOOP_START = 184064;
 const DWORD BOUND_MS = 10000;
+const char GAME_TUNE[] = TUNE_PATH;
 
 std::string Fixture(const char* name) {
   return std::string(MUSIC_FIXTURES) + "/" + name;
@@ -26,7 +28,10 @@ class Tune {
     path_ = folder_ + "\\" + name;
     WriteFileBytes(path_, bytes);
   }
-  explicit Tune(const char* fixture) : Tune("wallo.ogg", ReadFileBytes(Fixture(fixture))) {}
+  explicit Tune(const char* fixture) : Tune(fixture, true) {}
+  // A copy of the tune at `source`.
+  Tune(const char* source, bool isFixture)
+      : Tune("wallo.ogg", ReadFileBytes(isFixture ? Fixture(source) : std::string(source))) {}
   ~Tune() { RemoveFolderTree(folder_); }
   const char* Path() const { return path_.c_str(); }
   bool Closed() const { return DeleteFileA(path_.c_str()) != 0; }
@@ -63,10 +68,11 @@ TEST(PlayMusic, StartsEachTuneWithItsFormatLengthAndSilentTail) {
       {"stereo44.ogg", 4, 882000, 736256},
       {"mono22.ogg", 2, 396900, 368128},
       {"long.ogg", 4, MUSIC_PCM_CAPACITY, 736256},  // 55 s: cut at 53.5 s
+      {GAME_TUNE, 4, 1656576 * 4, 736256},          // the game's own: 37.6 s
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    Tune tune(c.name);
+    Tune tune(c.name, c.name != GAME_TUNE);
     // Sound left where the tail will lie, as an earlier, longer tune would.
     memset(music.pcmBuffer + c.decoded, 0x55, MUSIC_TAIL_BYTES);
     ASSERT_EQ(PlayMusic(tune.Path(), GAME_LOOP_START), 1);
