@@ -202,4 +202,36 @@ TEST(WholeGame, FibreCourseWithNoInputEndsWithTheScoreBoxAndSavesIt) {
   EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), std::to_string(score));
 }
 
+// The game with its tune beside it, with a damaged one or with none: it
+// starts, runs in front and closes at once in every case, silent where
+// nothing decodes.
+TEST(Music, GameRunsWithItsTuneADamagedOneOrNone) {
+  const std::string tune = ReadFileBytes(ProgramFolder() + "wallo.ogg");
+  ASSERT_GT(tune.size(), 100000u) << "wallo.ogg beside the exe";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    bool present;
+  } cases[] = {
+      {"the game's tune", tune, true},
+      {"a text file", "This is not a tune.\r\n", true},
+      {"truncated", tune.substr(0, tune.size() / 3), true},
+      {"none", "", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    GameProcess game;
+    if (c.present) WriteFileBytes(game.Folder() + "\\wallo.ogg", c.bytes);
+    HWND window = game.StartGame();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitForForeground(window));
+    Sleep(1500);  // the first pass plays
+    EXPECT_TRUE(IsWindow(window));
+    DWORD closing = GetTickCount();
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(game.WaitForExit(), 0u);
+    EXPECT_LT(GetTickCount() - closing, 2000u) << "the music stops at once";
+  }
+}
+
 }  // namespace
