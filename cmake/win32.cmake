@@ -80,6 +80,7 @@ gtest_discover_tests(win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 # End to end: the driver starts the real exe and plays it like a person.
 add_executable(e2e_tests
   tests/e2e/driver.cpp tests/e2e/dialog_e2e_test.cpp tests/e2e/game_e2e_test.cpp
+  tests/e2e/lifecycle_e2e_test.cpp
   tests/win32/dib.cpp tests/win32/test_files.cpp)
 target_link_libraries(e2e_tests PRIVATE project_flags GTest::gtest_main user32 gdi32)
 target_link_options(e2e_tests PRIVATE ${STATIC_LINK})

@@ -24,4 +24,4 @@ rm -f "$out"/crashes/*
 echo "fuzz: running for $seconds s"
 "$out/decode_fuzz" -max_total_time="$seconds" -max_len=65536 -timeout=20 -rss_limit_mb=4096 \
   -artifact_prefix="$out/crashes/" -print_final_stats=1 "$out/corpus" "$out/seeds" 2>&1 |
-  tee "$out/fuzz.log" | grep -E "^#[0-9]+ +(INITED|DONE|pulse)|ERROR|SUMMARY|stat::number_of_executed_units|stat::peak_rss"
+  tee "$out/fuzz.log" | grep -E "^#[0-9]+ +(INITED|DONE)|^Done|ERROR|SUMMARY|stat::number_of_executed_units|stat::peak_rss"

@@ -6,9 +6,11 @@
 const int MSGBOX_ICON_ID = 0x0440;
 const int MSGBOX_TEXT_ID = 0xFFFF;
 
-GameProcess::GameProcess(const std::string& folder)
-    : folder_(folder.empty() ? MakeScratchFolder("game") : folder), ownsFolder_(folder.empty()) {
-  CopyFileA((ProgramFolder() + "wallo.exe").c_str(), (folder_ + "\\wallo.exe").c_str(), FALSE);
+GameProcess::GameProcess(const std::string& folder, const std::string& exeName)
+    : folder_(folder.empty() ? MakeScratchFolder("game") : folder),
+      exeName_(exeName),
+      ownsFolder_(folder.empty()) {
+  CopyFileA((ProgramFolder() + "wallo.exe").c_str(), Exe().c_str(), FALSE);
 }
 
 GameProcess::~GameProcess() {
@@ -24,7 +26,7 @@ GameProcess::~GameProcess() {
 }
 
 bool GameProcess::Start() {
-  std::string exe = folder_ + "\\wallo.exe";
+  std::string exe = Exe();
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   return CreateProcessA(exe.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, "C:\\", &startup, &info_);
@@ -141,4 +143,81 @@ MessageBoxView ReadMessageBox(HWND box) {
   view.hasIcon = icon && IsWindowVisible(icon) && SendMessageA(icon, STM_GETICON, 0, 0) != 0;
   view.okOnly = GetDlgItem(box, IDOK) && !GetDlgItem(box, IDCANCEL) && !GetDlgItem(box, IDYES);
   return view;
+}
+
+void SaveBmp(const Dib& picture, const std::string& path) {
+  BITMAPINFOHEADER info = {};
+  info.biSize = sizeof info;
+  info.biWidth = picture.width;
+  info.biHeight = -picture.height;
+  info.biPlanes = 1;
+  info.biBitCount = 32;
+  info.biCompression = BI_RGB;
+  std::string pixels;
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      COLORREF c = picture.At(x, y);
+      char bgra[4] = {char(GetBValue(c)), char(GetGValue(c)), char(GetRValue(c)), 0};
+      pixels.append(bgra, 4);
+    }
+  }
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + pixels.size();
+  std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<char*>(&info), sizeof info);
+  WriteFileBytes(path, bytes + pixels);
+}
+
+static Dib ScreenArea(int x, int y, int width, int height) {
+  Dib shot(width, height, RGB(1, 2, 3));
+  HDC screen = GetDC(NULL);
+  BitBlt(shot.Dc(), 0, 0, width, height, screen, x, y, SRCCOPY);
+  ReleaseDC(NULL, screen);
+  return shot;
+}
+
+Dib ClientShot(HWND window) {
+  POINT origin = {0, 0};
+  ClientToScreen(window, &origin);
+  return ScreenArea(origin.x, origin.y, CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX);
+}
+
+Dib WindowShot(HWND window) {
+  RECT area;
+  GetWindowRect(window, &area);
+  return ScreenArea(area.left, area.top, area.right - area.left, area.bottom - area.top);
+}
+
+Dib ExePicture(const GameProcess& game, int id) {
+  HMODULE exe = LoadLibraryExA(game.Exe().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+  HBITMAP picture = static_cast<HBITMAP>(
+      LoadImageA(exe, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
+  Dib copy = picture ? Dib::Of(picture) : Dib(1, 1, RGB(1, 2, 3));
+  if (picture) DeleteObject(picture);
+  FreeLibrary(exe);
+  return copy;
+}
+
+// The banners: READY from x 240, GO from x 280, both teal; GAMEOVER blue.
+const COLORREF READY_GO_INK = RGB(0, 85, 85);
+const COLORREF GAMEOVER_INK = RGB(0, 0, 255);
+
+ShownPhase PhaseOnScreen(const Dib& shot) {
+  RECT readyOnly = {240, 200, 278, 245};  // left of where GO begins
+  RECT banner = {200, 200, 560, 245};
+  if (CountColour(shot, banner, GAMEOVER_INK) > 300) return ShownPhase::GAMEOVER;
+  if (CountColour(shot, readyOnly, READY_GO_INK) > 20) return ShownPhase::READY;
+  if (CountColour(shot, banner, READY_GO_INK) > 20) return ShownPhase::GO;
+  return ShownPhase::NONE;
+}
+
+bool WaitForPhase(HWND window, ShownPhase phase, DWORD ms) {
+  DWORD start = GetTickCount();
+  do {
+    if (IsWindow(window) && PhaseOnScreen(ClientShot(window)) == phase) return true;
+    Sleep(50);
+  } while (GetTickCount() - start < ms);
+  return false;
 }

@@ -7,12 +7,18 @@
 
 #include <string>
 
+#include "tests/win32/dib.h"
+
 const DWORD WAIT_MS = 15000;
+const int CLIENT_WIDTH_PX = 620;
+const int CLIENT_HEIGHT_PX = 440;
 
 class GameProcess {
  public:
-  // Copies wallo.exe into a new scratch folder (or `folder`, when given).
-  explicit GameProcess(const std::string& folder = std::string());
+  // Copies wallo.exe into a new scratch folder (or `folder`, when given),
+  // under the name `exeName`.
+  explicit GameProcess(const std::string& folder = std::string(),
+                       const std::string& exeName = "wallo.exe");
   ~GameProcess();
 
   // Starts the copy with a working folder elsewhere, as a shortcut might.
@@ -31,10 +37,11 @@ class GameProcess {
 
   DWORD Id() const { return info_.dwProcessId; }
   const std::string& Folder() const { return folder_; }
+  std::string Exe() const { return folder_ + "\\" + exeName_; }
   std::string Ini() const { return folder_ + "\\wallo.ini"; }
 
  private:
-  std::string folder_;
+  std::string folder_, exeName_;
   bool ownsFolder_;
   PROCESS_INFORMATION info_ = {};
 };
@@ -61,3 +68,18 @@ struct MessageBoxView {
   bool okOnly;
 };
 MessageBoxView ReadMessageBox(HWND box);
+
+// Pictures of what the screen shows.
+void SaveBmp(const Dib& picture, const std::string& path);
+// The game window's client area as it is on the screen now.
+Dib ClientShot(HWND window);
+// A whole window, frame included (the dialog, a message box).
+Dib WindowShot(HWND window);
+// A bitmap resource of the copy of wallo.exe the game runs from.
+Dib ExePicture(const GameProcess& game, int id);
+
+// The phase the banner of a client-area shot shows; NONE in play (no banner).
+enum class ShownPhase { NONE, READY, GO, GAMEOVER };
+ShownPhase PhaseOnScreen(const Dib& shot);
+// Waits until the game window shows `phase`; false when it never does.
+bool WaitForPhase(HWND window, ShownPhase phase, DWORD ms = WAIT_MS);

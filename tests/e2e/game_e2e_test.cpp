@@ -12,9 +12,6 @@
 
 namespace {
 
-const int CLIENT_WIDTH_PX = 620;
-const int CLIENT_HEIGHT_PX = 440;
-
 std::string Value(const std::string& ini, const char* section, const char* key) {
   char text[64];
   GetPrivateProfileStringA(section, key, "<none>", text, sizeof text, ini.c_str());
@@ -34,55 +31,6 @@ TEST(HiScoreFile, GameRewritesItsKeyAndKeepsTheRest) {
   EXPECT_EQ(Value(game.Ini(), "HISCORE", "ISDN"), "870");
   EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), "55");
   EXPECT_EQ(Value(game.Ini(), "OTHER", "name"), "value");
-}
-
-// Saves a picture as a 32-bit BMP file.
-void SaveBmp(const Dib& picture, const std::string& path) {
-  BITMAPINFOHEADER info = {};
-  info.biSize = sizeof info;
-  info.biWidth = picture.width;
-  info.biHeight = -picture.height;
-  info.biPlanes = 1;
-  info.biBitCount = 32;
-  info.biCompression = BI_RGB;
-  std::string pixels;
-  for (int y = 0; y < picture.height; ++y) {
-    for (int x = 0; x < picture.width; ++x) {
-      COLORREF c = picture.At(x, y);
-      char bgra[4] = {char(GetBValue(c)), char(GetGValue(c)), char(GetRValue(c)), 0};
-      pixels.append(bgra, 4);
-    }
-  }
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info;
-  file.bfSize = file.bfOffBits + pixels.size();
-  std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<char*>(&info), sizeof info);
-  WriteFileBytes(path, bytes + pixels);
-}
-
-// The game window's client area as it is on the screen now.
-Dib ClientShot(HWND window) {
-  POINT origin = {0, 0};
-  ClientToScreen(window, &origin);
-  Dib shot(CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX, RGB(1, 2, 3));
-  HDC screen = GetDC(NULL);
-  BitBlt(shot.Dc(), 0, 0, CLIENT_WIDTH_PX, CLIENT_HEIGHT_PX, screen, origin.x, origin.y, SRCCOPY);
-  ReleaseDC(NULL, screen);
-  return shot;
-}
-
-// A bitmap resource of the copy of wallo.exe the game runs from.
-Dib ExePicture(const GameProcess& game, int id) {
-  HMODULE exe =
-      LoadLibraryExA((game.Folder() + "\\wallo.exe").c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
-  HBITMAP picture = static_cast<HBITMAP>(
-      LoadImageA(exe, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTSIZE));
-  Dib copy = picture ? Dib::Of(picture) : Dib(1, 1, RGB(1, 2, 3));
-  if (picture) DeleteObject(picture);
-  FreeLibrary(exe);
-  return copy;
 }
 
 // The playfield as the player sees it when a game starts, taken from the
@@ -167,10 +115,12 @@ TEST(Bar, HeldArrowKeysMoveItOnTheScreen) {
 
 // A whole game on the fibre course with nobody at the keys: the bar stays in
 // the middle, five misses come soon, and after the game-over banner the score
-// box tells the score and the high score, which the file then holds.
+// box tells the score and the new high score, which the file then holds. The
+// bar strikes a packet now and then (5 points), so the stored 1 is beaten.
 TEST(WholeGame, FibreCourseWithNoInputEndsWithTheScoreBoxAndSavesIt) {
   const DWORD GAME_BOUND_MS = 200000;  // its length is random; usually about a minute
   GameProcess game;
+  WriteFileBytes(game.Ini(), "[HISCORE]\r\nFTTH=1\r\n");
   HWND window = game.StartGame(IDC_FTTH);
   ASSERT_NE(window, nullptr);
   ASSERT_EQ(WindowText(window), "Fendra - 光コース");
@@ -194,7 +144,8 @@ TEST(WholeGame, FibreCourseWithNoInputEndsWithTheScoreBoxAndSavesIt) {
   unsigned score = strtoul(text.c_str() + scoreLabel.size(), nullptr, 10);
   char expected[80];
   snprintf(expected, sizeof expected, "得点：%u\r\nハイスコア：%u", score, score);
-  EXPECT_EQ(text, expected) << "the first game's score is its high score";
+  EXPECT_GT(score, 1u) << "the stored score was not beaten this time";
+  EXPECT_EQ(text, expected) << "the new high score";
   EXPECT_EQ(score % 5, 0u) << "strikes score 5, deliveries 10 and 20";
 
   ClickButton(box, IDOK);
