@@ -4,6 +4,8 @@
 #   make dist  the Windows release zip under dist/
 #   make bench benchmark figures (game steps per second under Wine)
 #   make fuzz  fuzz the music decoding for FUZZ_SECONDS (default 600)
+#   make demo  one game with the autopilot, headless; screenshots in dist/screenshots
+#   make soak  30 minutes of games with the autopilot, memory sampled; figures in docs/
 SHELL := /bin/bash
 VERSION := 1.0.1
 JOBS := $(shell nproc)
@@ -17,7 +19,7 @@ PLAY_PREFIX := .cache/wine-play
 EXE := $(WIN32_BUILD)/bin/wallo.exe
 ZIP := dist/wallo-$(VERSION)-win32.zip
 
-.PHONY: all deps native win32 build test bench fuzz run dist format clean
+.PHONY: all deps native win32 build test bench fuzz demo soak run dist format clean
 FUZZ_SECONDS := 600
 
 all: build
@@ -51,6 +53,13 @@ bench: win32
 fuzz:
 	@scripts/deps.sh fuzz
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+demo: win32
+	@scripts/demo.sh $(WIN32_BUILD) dist/screenshots $(TEST_PREFIX)
+
+SOAK_SECONDS := 1800
+soak: win32
+	@scripts/soak.sh $(WIN32_BUILD) $(SOAK_SECONDS) docs/soak.md $(TEST_PREFIX)
 
 run: win32
 	@scripts/play.sh $(EXE) $(PLAY_FOLDER) $(PLAY_PREFIX)

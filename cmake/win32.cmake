@@ -97,3 +97,10 @@ add_test(NAME ShippedExe.IsStaticPe32Gui COMMAND ${CMAKE_SOURCE_DIR}/scripts/che
 add_executable(tick_rate bench/tick_rate.cpp)
 target_link_libraries(tick_rate PRIVATE wallo_core)
 target_link_options(tick_rate PRIVATE ${STATIC_LINK})
+
+# The autopilot that plays the real exe: make demo, make soak, make bench.
+add_executable(autopilot tools/autopilot.cpp tests/e2e/driver.cpp tests/win32/dib.cpp
+  tests/win32/test_files.cpp)
+target_link_libraries(autopilot PRIVATE project_flags user32 gdi32)
+target_link_options(autopilot PRIVATE ${STATIC_LINK})
+add_dependencies(autopilot wallo)
