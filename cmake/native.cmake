@@ -25,3 +25,11 @@ target_link_libraries(decode_tests PRIVATE music_decode GTest::gtest_main)
 target_compile_definitions(decode_tests PRIVATE MUSIC_FIXTURES="${MUSIC_FIXTURES}")
 add_dependencies(decode_tests music_fixtures)
 gtest_discover_tests(decode_tests)
+
+# Heap allocations of 10,000 busy game steps, counted by wrapping the
+# allocators at link time: a figure for make bench, and a test (it must be 0).
+add_executable(alloc_count bench/alloc_count.cpp)
+target_link_libraries(alloc_count PRIVATE game)
+target_link_options(alloc_count PRIVATE
+  -Wl,--wrap=malloc,--wrap=calloc,--wrap=realloc,--wrap=_Znwm,--wrap=_Znam)
+add_test(NAME GameSteps.AllocateNothingWithAllSlotsBusy COMMAND alloc_count)

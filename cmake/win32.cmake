@@ -98,6 +98,23 @@ add_executable(tick_rate bench/tick_rate.cpp)
 target_link_libraries(tick_rate PRIVATE wallo_core)
 target_link_options(tick_rate PRIVATE ${STATIC_LINK})
 
+add_executable(decode_rate bench/decode_rate.cpp)
+target_link_libraries(decode_rate PRIVATE wallo_core)
+target_link_options(decode_rate PRIVATE ${STATIC_LINK})
+
+add_executable(paint_rate bench/paint_rate.cpp res/wallo.rc)
+target_include_directories(paint_rate PRIVATE ${CMAKE_SOURCE_DIR}/res)
+target_link_libraries(paint_rate PRIVATE wallo_core)
+target_link_options(paint_rate PRIVATE ${STATIC_LINK})
+
+add_executable(bare_window WIN32 bench/bare_window.cpp)
+target_link_options(bare_window PRIVATE ${STATIC_LINK} -mwindows)
+add_executable(launch_time bench/launch_time.cpp tests/e2e/driver.cpp tests/win32/dib.cpp
+  tests/win32/test_files.cpp)
+target_link_libraries(launch_time PRIVATE project_flags user32 gdi32)
+target_link_options(launch_time PRIVATE ${STATIC_LINK})
+add_dependencies(launch_time wallo bare_window)
+
 # The autopilot that plays the real exe: make demo, make soak, make bench.
 add_executable(autopilot tools/autopilot.cpp tests/e2e/driver.cpp tests/win32/dib.cpp
   tests/win32/test_files.cpp)

@@ -13,7 +13,7 @@ if [ "${1:-}" = --inside ]; then  # run inside the Wine session
   start=$(date +%s)
   while kill -0 "$autopilot" 2>/dev/null; do
     # The game's Wine process carries the path of its copy of wallo.exe.
-    pid=$(pgrep -f 'wallo\.exe' | head -n 1 || true)
+    pid=$("$here/game-pid.sh")
     if [ -n "$pid" ] && [ -r "/proc/$pid/status" ]; then
       awk -v t=$(($(date +%s) - start)) -v pid="$pid" \
         '/^VmRSS/ {rss=$2} /^VmSize/ {vsz=$2} END {if (rss) print t, pid, rss, vsz}' \
