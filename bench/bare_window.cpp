@@ -28,9 +28,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   RegisterClassA(&windowClass);
   RECT area = {0, 0, 620, 440};
   AdjustWindowRectEx(&area, WS_CAPTION | WS_SYSMENU, FALSE, 0);
-  HWND window = CreateWindowA("bare_window", "bare", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                              CW_USEDEFAULT, area.right - area.left, area.bottom - area.top, NULL,
-                              NULL, instance, NULL);
+  HWND window =
+      CreateWindowA("bare_window", "bare", WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+                    area.right - area.left, area.bottom - area.top, NULL, NULL, instance, NULL);
   ShowWindow(window, show);
   UpdateWindow(window);
   MSG message;

@@ -133,8 +133,9 @@ int main(int argc, char** argv) {
     playfield.push_back(p);
   }
   double b = Median(bare), d = Median(dialog), p = Median(playfield);
-  printf("launch_time: median of %d: bare window %.0f ms; game dialog %.0f ms (ratio %.2f); "
-         "Start to playfield %.0f ms\n",
-         runs, b, d, d / b, p);
+  printf(
+      "launch_time: median of %d: bare window %.0f ms; game dialog %.0f ms (ratio %.2f); "
+      "Start to playfield %.0f ms\n",
+      runs, b, d, d / b, p);
   return 0;
 }

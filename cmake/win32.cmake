@@ -90,6 +90,8 @@ gtest_discover_tests(e2e_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
   PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE LABELS e2e)
 
 # The shipped exe: PE32, i386, GUI, only system DLLs.
+add_test(NAME ShippedZip.HoldsExeTuneAndReadme
+  COMMAND ${CMAKE_SOURCE_DIR}/tests/dist/check-dist.sh $<TARGET_FILE:wallo>)
 add_test(NAME ShippedExe.IsStaticPe32Gui COMMAND ${CMAKE_SOURCE_DIR}/scripts/check-exe.sh
   $<TARGET_FILE:wallo>)
 

@@ -25,11 +25,12 @@ GameProcess::~GameProcess() {
   if (ownsFolder_) RemoveFolderTree(folder_);
 }
 
-bool GameProcess::Start() {
+bool GameProcess::Start(const char* workingFolder) {
   std::string exe = Exe();
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
-  return CreateProcessA(exe.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, "C:\\", &startup, &info_);
+  return CreateProcessA(exe.c_str(), NULL, NULL, NULL, FALSE, 0, NULL, workingFolder, &startup,
+                        &info_);
 }
 
 DWORD GameProcess::WaitForExit(DWORD ms) {

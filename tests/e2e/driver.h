@@ -22,7 +22,7 @@ class GameProcess {
   ~GameProcess();
 
   // Starts the copy with a working folder elsewhere, as a shortcut might.
-  bool Start();
+  bool Start(const char* workingFolder = "C:\\");
   // The exit code, or STILL_ACTIVE when it did not end within the bound.
   DWORD WaitForExit(DWORD ms = WAIT_MS);
 

@@ -129,4 +129,27 @@ TEST(ProgramFolder, DoubleByteNamesWithABackslashByteWork) {
   }
 }
 
+// A program lying directly in a drive root works there: the working folder
+// becomes the root, with its backslash, and the scores are kept beside it.
+TEST(ProgramFolder, DriveRootBecomesTheWorkingFolder) {
+  std::string elsewhere = MakeScratchFolder("root");
+  {
+    GameProcess game("C:");
+    WriteFileBytes("C:\\wallo.ini", "[HISCORE]\r\nDIALUP=0077\r\n");
+    ASSERT_TRUE(game.Start(elsewhere.c_str()));
+    HWND dialog = game.WaitForCourseDialog();
+    ASSERT_NE(dialog, nullptr);
+    ClickButton(dialog, IDOK);
+    HWND window = game.WaitForGameWindow();
+    ASSERT_NE(window, nullptr);
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(game.WaitForExit(), 0u);
+    EXPECT_EQ(Value("C:\\wallo.ini", "HISCORE", "DIALUP"), "77");
+    EXPECT_FALSE(FileExists(elsewhere + "\\wallo.ini"));
+  }
+  DeleteFileA("C:\\wallo.exe");
+  DeleteFileA("C:\\wallo.ini");
+  RemoveFolderTree(elsewhere);
+}
+
 }  // namespace
