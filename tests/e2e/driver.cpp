@@ -83,8 +83,8 @@ HWND GameProcess::WaitForGameWindow() const {
   return WaitForWindow("wallo", nullptr);
 }
 
-HWND GameProcess::StartGame(int courseRadio) {
-  if (!Start()) return NULL;
+HWND GameProcess::StartGame(int courseRadio, const char* workingFolder) {
+  if (!Start(workingFolder)) return NULL;
   HWND dialog = WaitForCourseDialog();
   if (!dialog) return NULL;
   if (courseRadio) {
@@ -97,6 +97,12 @@ HWND GameProcess::StartGame(int courseRadio) {
   }
   ClickButton(dialog, IDOK);
   return WaitForGameWindow();
+}
+
+std::string IniValue(const std::string& ini, const char* section, const char* key) {
+  char text[64];
+  GetPrivateProfileStringA(section, key, "<none>", text, sizeof text, ini.c_str());
+  return text;
 }
 
 bool WaitForForeground(HWND window, DWORD ms) {

@@ -33,7 +33,7 @@ class GameProcess {
   HWND WaitForGameWindow() const;
   // Start, the course dialog, the course's radio (0: as it opens), Start,
   // and the game window; NULL when any of them fails.
-  HWND StartGame(int courseRadio = 0);
+  HWND StartGame(int courseRadio = 0, const char* workingFolder = "C:\\");
 
   DWORD Id() const { return info_.dwProcessId; }
   const std::string& Folder() const { return folder_; }
@@ -45,6 +45,10 @@ class GameProcess {
   bool ownsFolder_;
   PROCESS_INFORMATION info_ = {};
 };
+
+// A key of an INI file as GetPrivateProfileStringA reads it; "<none>" when
+// it is missing.
+std::string IniValue(const std::string& ini, const char* section, const char* key);
 
 // Waits until `window` is the foreground window; false when it never is.
 bool WaitForForeground(HWND window, DWORD ms = WAIT_MS);

@@ -12,12 +12,6 @@
 
 namespace {
 
-std::string Value(const std::string& ini, const char* section, const char* key) {
-  char text[64];
-  GetPrivateProfileStringA(section, key, "<none>", text, sizeof text, ini.c_str());
-  return text;
-}
-
 // A game played over a file that holds more than its own key.
 TEST(HiScoreFile, GameRewritesItsKeyAndKeepsTheRest) {
   GameProcess game;
@@ -27,10 +21,10 @@ TEST(HiScoreFile, GameRewritesItsKeyAndKeepsTheRest) {
   ASSERT_NE(window, nullptr);
   PostMessageA(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(game.WaitForExit(), 0u);
-  EXPECT_EQ(Value(game.Ini(), "HISCORE", "DIALUP"), "7") << "rewritten with %u";
-  EXPECT_EQ(Value(game.Ini(), "HISCORE", "ISDN"), "870");
-  EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), "55");
-  EXPECT_EQ(Value(game.Ini(), "OTHER", "name"), "value");
+  EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "DIALUP"), "7") << "rewritten with %u";
+  EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "ISDN"), "870");
+  EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "FTTH"), "55");
+  EXPECT_EQ(IniValue(game.Ini(), "OTHER", "name"), "value");
 }
 
 // The playfield as the player sees it when a game starts, taken from the
@@ -150,7 +144,7 @@ TEST(WholeGame, FibreCourseWithNoInputEndsWithTheScoreBoxAndSavesIt) {
 
   ClickButton(box, IDOK);
   EXPECT_EQ(game.WaitForExit(), 0u);
-  EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), std::to_string(score));
+  EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "FTTH"), std::to_string(score));
 }
 
 // The game with its tune beside it, with a damaged one or with none: it

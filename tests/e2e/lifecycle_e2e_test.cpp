@@ -10,12 +10,6 @@
 
 namespace {
 
-std::string Value(const std::string& ini, const char* section, const char* key) {
-  char text[64];
-  GetPrivateProfileStringA(section, key, "<none>", text, sizeof text, ini.c_str());
-  return text;
-}
-
 // A second copy while a game is on: it shows nothing, brings the game
 // window forward (restoring it when minimised) and ends with 0.
 TEST(SingleInstance, SecondCopyDuringPlayBringsTheGameForward) {
@@ -61,7 +55,7 @@ TEST(Closing, BeforeGameOverWritesTheHighScoreWithoutABox) {
     ASSERT_TRUE(WaitForPhase(window, phase)) << "the phase to close in";
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(game.WaitForExit(), 0u) << "no box holds it up";
-    EXPECT_EQ(Value(game.Ini(), "HISCORE", "DIALUP"), "50");
+    EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "DIALUP"), "50");
   }
 }
 
@@ -81,7 +75,7 @@ TEST(Closing, DuringGameOverShowsTheScoreBox) {
   EXPECT_EQ(text.substr(text.find("\r\n")), "\r\nハイスコア：999999") << text;
   ClickButton(box, IDOK);
   EXPECT_EQ(game.WaitForExit(), 0u);
-  EXPECT_EQ(Value(game.Ini(), "HISCORE", "FTTH"), "999999");
+  EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "FTTH"), "999999");
 }
 
 // wallo.ini is a folder, so the score cannot be written: the game reads 0,
@@ -122,7 +116,7 @@ TEST(ProgramFolder, DoubleByteNamesWithABackslashByteWork) {
       ASSERT_NE(window, nullptr);
       PostMessageA(window, WM_CLOSE, 0, 0);
       EXPECT_EQ(game.WaitForExit(), 0u);
-      EXPECT_EQ(Value(game.Ini(), "HISCORE", "DIALUP"), "42") << "read and written there";
+      EXPECT_EQ(IniValue(game.Ini(), "HISCORE", "DIALUP"), "42") << "read and written there";
       EXPECT_FALSE(FileExists("C:\\wallo.ini")) << "not where it was started from";
     }
     RemoveFolderTree(parent);
@@ -136,15 +130,11 @@ TEST(ProgramFolder, DriveRootBecomesTheWorkingFolder) {
   {
     GameProcess game("C:");
     WriteFileBytes("C:\\wallo.ini", "[HISCORE]\r\nDIALUP=0077\r\n");
-    ASSERT_TRUE(game.Start(elsewhere.c_str()));
-    HWND dialog = game.WaitForCourseDialog();
-    ASSERT_NE(dialog, nullptr);
-    ClickButton(dialog, IDOK);
-    HWND window = game.WaitForGameWindow();
+    HWND window = game.StartGame(0, elsewhere.c_str());
     ASSERT_NE(window, nullptr);
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(game.WaitForExit(), 0u);
-    EXPECT_EQ(Value("C:\\wallo.ini", "HISCORE", "DIALUP"), "77");
+    EXPECT_EQ(IniValue("C:\\wallo.ini", "HISCORE", "DIALUP"), "77");
     EXPECT_FALSE(FileExists(elsewhere + "\\wallo.ini"));
   }
   DeleteFileA("C:\\wallo.exe");
