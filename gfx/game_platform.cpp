@@ -4,9 +4,7 @@
 
 #include "app/shell.h"
 #include "game/platform.h"
-
-// SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT
-const DWORD EFFECT_FLAGS = 0x00042007;
+#include "sound/effects.h"
 
 bool KeyHeld(int key) {
   return GetAsyncKeyState(key) < 0;

@@ -30,11 +30,13 @@ seconds=$2
 report=$(realpath -m "$3")
 prefix=$(realpath -m "$4")
 work="$build/soak"
-rm -rf "$work" && mkdir -p "$work"
-: >"$work/samples.txt"
-cd "$build"
-echo "soak: $seconds s of games; samples in $work"
-"$here/wine-session.sh" "$prefix" bin/keepalive.exe "$here/soak.sh" --inside "$seconds" "$work"
+if [ "${5:-}" != --report-only ]; then  # --report-only: the report of the last run again
+  rm -rf "$work" && mkdir -p "$work"
+  : >"$work/samples.txt"
+  cd "$build"
+  echo "soak: $seconds s of games; samples in $work"
+  "$here/wine-session.sh" "$prefix" bin/keepalive.exe "$here/soak.sh" --inside "$seconds" "$work"
+fi
 
 # One row per game (one process): its samples, first, last, lowest and highest
 # resident size, and the growth from its second sample (the tune decoded, the
@@ -42,7 +44,7 @@ echo "soak: $seconds s of games; samples in $work"
 {
   echo "# Soak run"
   echo
-  echo "Command: \`make soak\` (SOAK_SECONDS=$seconds), $(date -u +%Y-%m-%d), $(nproc) cores, $(wine --version)."
+  echo "Command: \`make soak\` (SOAK_SECONDS=$seconds), $(date -u -r "$work/samples.txt" +%Y-%m-%d), $(nproc) cores, $(wine --version)."
   echo "The autopilot (tools/autopilot.cpp) plays back-to-back games, the courses in turn"
   echo "(dial-up, ISDN, ADSL, fibre), relaunching wallo.exe after each score box; a game still"
   echo "running after 5 minutes is closed. Every 10 s the resident and virtual size of the game's"
@@ -63,9 +65,16 @@ echo "soak: $seconds s of games; samples in $work"
         (n >= 2 ? rss[n] - rss[2] : "-"), vsz[1], vsz[n]
     }' "$work/samples.txt"
   echo
-  echo "Across games, the last sample of each game:"
+  echo "A game's first sample may come before the tune is decoded and the pictures are loaded;"
+  echo "from the second on the game is playing. Within games and across them:"
   echo
   echo '```'
+  awk '
+    $2 != pid { if (pid) end(); n = 0; pid = $2 }
+    { if (++n == 2) { second = $3; high = $3 } if (n >= 2) { last = $3; if ($3 > high) high = $3 } }
+    END { if (pid) end(); printf "within a game, from its second sample: highest rise %d kB, end %d kB above at most\n", rise, grow }
+    function end() { if (n >= 2) { if (high - second > rise) rise = high - second; if (last - second > grow) grow = last - second } }' \
+    "$work/samples.txt"
   awk '$2 != pid { if (pid) print last; pid = $2 } { last = $3 } END { if (pid) print last }' \
     "$work/samples.txt" | awk '
       { v[NR] = $1; s += $1; if (NR == 1 || $1 < lo) lo = $1; if ($1 > hi) hi = $1 }
