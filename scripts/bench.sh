@@ -115,7 +115,8 @@ cpu_play=$(share "playing" "closing")
   echo "## 3. One full frame against one BitBlt"
   echo
   echo "PaintFrame with all 64 slots busy (32 packets with labels, 32 badges) into a 620x440"
-  echo "off-screen DIB, against one BitBlt of the whole client area between two such DIBs."
+  echo "off-screen DIB, against one BitBlt of the whole client area between two such DIBs; in"
+  echo "brackets, the same frame with no slot busy (the network, the computers, the bar, the texts)."
   echo
   echo '```'
   cat "$work/paint.txt"
