@@ -52,16 +52,22 @@ static DWORD WINAPI RequeueThread(void*) {
   }
 }
 
-// The re-queue thread lives from the first start to the end of the process.
+// The re-queue thread lives from the first start to the end of the process;
+// a start that cannot make it plays nothing and tries again next time.
 static bool StartRequeueThread() {
-  if (requeue.thread) return true;
-  InitializeCriticalSection(&requeue.lock);
-  requeue.wake = CreateEventA(NULL, FALSE, FALSE, NULL);
+  static bool lockReady;
+  if (!lockReady) {
+    InitializeCriticalSection(&requeue.lock);
+    lockReady = true;
+  }
+  if (!requeue.wake) requeue.wake = CreateEventA(NULL, FALSE, FALSE, NULL);
   if (!requeue.wake) return false;
-  requeue.thread = CreateThread(NULL, 0, RequeueThread, NULL, 0, NULL);
-  if (!requeue.thread) return false;
-  // A late re-queue is heard as a gap before each repetition.
-  SetThreadPriority(requeue.thread, THREAD_PRIORITY_TIME_CRITICAL);
+  if (!requeue.thread) {
+    requeue.thread = CreateThread(NULL, 0, RequeueThread, NULL, 0, NULL);
+    if (!requeue.thread) return false;
+    // A late re-queue is heard as a gap before each repetition.
+    SetThreadPriority(requeue.thread, THREAD_PRIORITY_TIME_CRITICAL);
+  }
   return true;
 }
 
