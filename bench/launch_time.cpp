@@ -81,8 +81,7 @@ double BareWindowMs() {
 void GameMs(double* dialogMs, double* playfieldMs) {
   *dialogMs = *playfieldMs = -1;
   GameProcess game;
-  CopyFileA((ProgramFolder() + "wallo.ogg").c_str(), (game.Folder() + "\\wallo.ogg").c_str(),
-            FALSE);
+  game.CopyTune();
   Dib node = ExePicture(game, IDB_NODE);
   double start = Now();
   if (!game.Start()) return;

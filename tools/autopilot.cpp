@@ -70,8 +70,7 @@ const int COURSES[] = {IDC_DIALUP, IDC_ISDN, IDC_ADSL, IDC_FTTH};
 GameResult PlayOneGame(int courseRadio, DWORD steerMs, DWORD boundMs, Shots* shots) {
   GameResult result = {false, 0};
   GameProcess game;
-  CopyFileA((ProgramFolder() + "wallo.ogg").c_str(), (game.Folder() + "\\wallo.ogg").c_str(),
-            FALSE);
+  game.CopyTune();
   if (!game.Start()) return result;
   HWND dialog = game.WaitForCourseDialog();
   if (!dialog) return result;
@@ -152,8 +151,7 @@ int Soak(DWORD seconds) {
 
 int Stay(DWORD seconds) {
   GameProcess game;
-  CopyFileA((ProgramFolder() + "wallo.ogg").c_str(), (game.Folder() + "\\wallo.ogg").c_str(),
-            FALSE);
+  game.CopyTune();
   if (!game.Start()) return 1;
   HWND dialog = game.WaitForCourseDialog();
   if (!dialog) return 1;

@@ -25,6 +25,10 @@ GameProcess::~GameProcess() {
   if (ownsFolder_) RemoveFolderTree(folder_);
 }
 
+void GameProcess::CopyTune() const {
+  CopyFileA((ProgramFolder() + "wallo.ogg").c_str(), (folder_ + "\\wallo.ogg").c_str(), FALSE);
+}
+
 bool GameProcess::Start(const char* workingFolder) {
   std::string exe = Exe();
   STARTUPINFOA startup = {};

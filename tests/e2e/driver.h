@@ -21,6 +21,8 @@ class GameProcess {
                        const std::string& exeName = "wallo.exe");
   ~GameProcess();
 
+  // Puts the built tune, wallo.ogg, beside the copy, as in a release.
+  void CopyTune() const;
   // Starts the copy with a working folder elsewhere, as a shortcut might.
   bool Start(const char* workingFolder = "C:\\");
   // The exit code, or STILL_ACTIVE when it did not end within the bound.

@@ -3,20 +3,24 @@
 
 namespace {
 
+// A packet of `kind` judged where it lands: its badge, the score and lives
+// after it, and the sound of the judgement.
+struct Outcome {
+  PacketKind kind;
+  PacketKind badge;
+  uint32_t score;
+  int16_t lives;
+  int sound;
+};
+
 // Dial-up, node 2 straight down to node 7, the bar at its start (300, 230):
 // struck on update 43 and put back to y 219, home 37 updates later.
 TEST_F(GameTest, StruckPacketFliesHomeAndIsJudgedThere) {
-  struct Case {
-    PacketKind kind;
-    PacketKind badge;
-    uint32_t score;
-    int16_t lives;
-    int homeSound;
-  } cases[] = {
+  const Outcome cases[] = {
       {PK_LEAK, PK_THANKS, 25, 5, IDW_THANKS},
       {PK_NORMAL, PK_BOO, 5, 4, IDW_BOO},
   };
-  for (const Case& c : cases) {
+  for (const Outcome& c : cases) {
     NewGame(COURSE_DIALUP);
     PacketSlot& slot = Flying(0, c.kind, 2, 7);
     Updates(42);
@@ -35,23 +39,17 @@ TEST_F(GameTest, StruckPacketFliesHomeAndIsJudgedThere) {
     EXPECT_EQ(slot.y, 44.0);
     EXPECT_EQ(game.score, c.score);
     EXPECT_EQ(game.lives, c.lives);
-    EXPECT_EQ(fake.effects, (std::vector<int>{IDW_DEFLECT, c.homeSound}));
+    EXPECT_EQ(fake.effects, (std::vector<int>{IDW_DEFLECT, c.sound}));
     EXPECT_EQ(fake.wholeRepaints, 1);
   }
 }
 
 TEST_F(GameTest, UntouchedPacketsAreJudgedWhereTheyLand) {
-  struct Case {
-    PacketKind kind;
-    PacketKind badge;
-    uint32_t score;
-    int16_t lives;
-    int sound;
-  } cases[] = {
+  const Outcome cases[] = {
       {PK_NORMAL, PK_GET, 10, 5, IDW_GET},
       {PK_LEAK, PK_BOO, 0, 4, IDW_BOO},
   };
-  for (const Case& c : cases) {
+  for (const Outcome& c : cases) {
     NewGame(COURSE_DIALUP);
     game.barX = 28;  // out of the way
     PacketSlot& slot = Flying(0, c.kind, 2, 7);
