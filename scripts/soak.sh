@@ -52,34 +52,43 @@ fi
   echo
   echo "$(tail -n 1 "$work/games.log" | sed 's/^ *[0-9]* ms  //')."
   echo
-  echo "| game | samples | first RSS kB | last RSS kB | min | max | growth from 2nd sample kB | VmSize first/last kB |"
-  echo "|---|---|---|---|---|---|---|---|"
+  # One pass over the samples: a table row per game, then the figures
+  # within games (from each game's second sample) and across them (the last
+  # sample of each game).
   awk '
+    BEGIN {
+      print "| game | samples | first RSS kB | last RSS kB | min | max | growth from 2nd sample kB | VmSize first/last kB |"
+      print "|---|---|---|---|---|---|---|---|"
+    }
     $2 != pid { if (pid) row(); pid = $2; n = 0; ++game }
     { ++n; rss[n] = $3; vsz[n] = $4 }
-    END { if (pid) row() }
+    END {
+      if (pid) row()
+      print ""
+      print "A game'"'"'s first sample may come before the tune is decoded and the pictures are loaded;"
+      print "from the second on the game is playing. Within games and across them:"
+      print ""
+      print "```"
+      printf "within a game, from its second sample: highest rise %d kB, end %d kB above at most\n", rise, grow
+      printf "games %d, first %d kB, last %d kB, lowest %d kB, highest %d kB, mean %.0f kB\n",
+        game, ends[1], ends[game], endLo, endHi, endSum / game
+      print "```"
+    }
     function row(   i, lo, hi) {
       lo = hi = rss[1]
       for (i = 2; i <= n; ++i) { if (rss[i] < lo) lo = rss[i]; if (rss[i] > hi) hi = rss[i] }
       printf "| %d | %d | %d | %d | %d | %d | %s | %d / %d |\n", game, n, rss[1], rss[n], lo, hi,
         (n >= 2 ? rss[n] - rss[2] : "-"), vsz[1], vsz[n]
+      if (n >= 2) {
+        hi = rss[2]
+        for (i = 3; i <= n; ++i) if (rss[i] > hi) hi = rss[i]
+        if (hi - rss[2] > rise) rise = hi - rss[2]
+        if (rss[n] - rss[2] > grow) grow = rss[n] - rss[2]
+      }
+      ends[game] = rss[n]
+      endSum += rss[n]
+      if (game == 1 || rss[n] < endLo) endLo = rss[n]
+      if (game == 1 || rss[n] > endHi) endHi = rss[n]
     }' "$work/samples.txt"
-  echo
-  echo "A game's first sample may come before the tune is decoded and the pictures are loaded;"
-  echo "from the second on the game is playing. Within games and across them:"
-  echo
-  echo '```'
-  awk '
-    $2 != pid { if (pid) end(); n = 0; pid = $2 }
-    { if (++n == 2) { second = $3; high = $3 } if (n >= 2) { last = $3; if ($3 > high) high = $3 } }
-    END { if (pid) end(); printf "within a game, from its second sample: highest rise %d kB, end %d kB above at most\n", rise, grow }
-    function end() { if (n >= 2) { if (high - second > rise) rise = high - second; if (last - second > grow) grow = last - second } }' \
-    "$work/samples.txt"
-  awk '$2 != pid { if (pid) print last; pid = $2 } { last = $3 } END { if (pid) print last }' \
-    "$work/samples.txt" | awk '
-      { v[NR] = $1; s += $1; if (NR == 1 || $1 < lo) lo = $1; if ($1 > hi) hi = $1 }
-      END { printf "games %d, first %d kB, last %d kB, lowest %d kB, highest %d kB, mean %.0f kB\n",
-            NR, v[1], v[NR], lo, hi, s / NR }'
-  echo '```'
 } >"$report"
 cat "$report"
